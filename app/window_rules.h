@@ -28,7 +28,7 @@ class WindowHost {
 // ends when its last window closes. A window that cannot be opened is reported, not fatal.
 class WindowRules : public Opener {
  public:
-  WindowRules(WindowHost& host, MessageBox& messages) : host_(host), messages_(messages) {}
+  WindowRules(WindowHost& host, Messages& messages) : host_(host), messages_(messages) {}
   void Open(FormId id) override;
   void Closed(FormId id);
   bool IsOpen(FormId id) const { return open_.count(id) != 0; }
@@ -36,7 +36,7 @@ class WindowRules : public Opener {
 
  private:
   WindowHost& host_;
-  MessageBox& messages_;
+  Messages& messages_;
   std::set<FormId> open_;
 };
 

@@ -92,9 +92,9 @@ class Wallpaper {
 };
 
 enum class MessageKind { Plain, Warning };
-class MessageBox {
+class Messages {
  public:
-  virtual ~MessageBox() = default;
+  virtual ~Messages() = default;
   virtual void Show(const std::wstring& text, const std::wstring& title, MessageKind kind) noexcept = 0;
 };
 
@@ -114,7 +114,7 @@ struct Ports {
   Registry& registry;
   Shell& shell;
   Wallpaper& wallpaper;
-  MessageBox& messages;
+  Messages& messages;
   Processes& processes;
 };
 

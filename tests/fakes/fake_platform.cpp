@@ -9,7 +9,7 @@ std::string Ansi(const std::wstring& w) { return Narrow(w); }
 
 }  // namespace
 
-struct FakePlatform::Impl : Pointer, ScriptShell, KnownFolders, FileSystem, Registry, Shell, Wallpaper, MessageBox,
+struct FakePlatform::Impl : Pointer, ScriptShell, KnownFolders, FileSystem, Registry, Shell, Wallpaper, Messages,
                             Processes {
   explicit Impl(FakePlatform& p) : fake(p) {}
   FakePlatform& fake;

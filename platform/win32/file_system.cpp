@@ -1,0 +1,59 @@
+#include "platform/win32/handles.h"
+#include "platform/win32/win32_ports.h"
+
+namespace velmora::win32 {
+namespace {
+
+class Win32TempFile : public TempFile {
+ public:
+  Win32TempFile(std::wstring path, UniqueHandle file) : path_(std::move(path)), file_(std::move(file)) {}
+  const std::wstring& path() const override { return path_; }
+
+  void Write(std::string_view bytes) override {
+    while (!bytes.empty()) {
+      DWORD written = 0;
+      if (!WriteFile(file_.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) throw LastError();
+      bytes.remove_prefix(written);
+    }
+  }
+
+  void Close() override {
+    if (!FlushFileBuffers(file_.get())) throw LastError();
+    if (!CloseHandle(file_.release())) throw LastError();
+  }
+
+ private:
+  std::wstring path_;
+  UniqueHandle file_;
+};
+
+}  // namespace
+
+std::unique_ptr<TempFile> Win32FileSystem::CreateTemp(const std::wstring& folder) {
+  wchar_t name[MAX_PATH];
+  if (!GetTempFileNameW(folder.c_str(), L"vlm", 0, name)) throw LastError();
+  UniqueHandle file(CreateFileW(name, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) {
+    const OsError error = LastError();
+    DeleteFileW(name);
+    throw error;
+  }
+  return std::make_unique<Win32TempFile>(name, std::move(file));
+}
+
+void Win32FileSystem::Replace(const std::wstring& from, const std::wstring& to) {
+  if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) throw LastError();
+}
+
+void Win32FileSystem::Remove(const std::wstring& path) noexcept { DeleteFileW(path.c_str()); }
+
+bool Win32FileSystem::IsOrdinaryFile(const std::wstring& path) {
+  if (path.empty() || path.find_first_of(L"*?") != std::wstring::npos) return false;  // an exact path, not a pattern
+  WIN32_FIND_DATAW found{};
+  const HANDLE search = FindFirstFileW(path.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return false;
+  FindClose(search);
+  return !(found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+}
+
+}  // namespace velmora::win32

@@ -42,6 +42,9 @@ std::unique_ptr<TempFile> Win32FileSystem::CreateTemp(const std::wstring& folder
 }
 
 void Win32FileSystem::Replace(const std::wstring& from, const std::wstring& to) {
+  // A read-only file is the user's wish to keep it; not every file system refuses the rename.
+  const DWORD attributes = GetFileAttributesW(to.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) throw ErrorFrom(ERROR_ACCESS_DENIED);
   if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) throw LastError();
 }
 

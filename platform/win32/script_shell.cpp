@@ -51,7 +51,7 @@ class WshShellObject : public ScriptShellObject {
 std::unique_ptr<ScriptShellObject> Win32ScriptShell::Create() {
   ComPtr<IDispatch> shell;
   HRESULT hr = CoCreateInstance(kWshShell, nullptr, CLSCTX_INPROC_SERVER, kIWshShell3, shell.put_void());
-  if (hr == REGDB_E_CLASSNOTREG || hr == E_NOINTERFACE) {
+  if (FAILED(hr)) {
     // Some hosts register the shell only under its program id, or not its newest interface.
     CLSID byProgId{};
     if (SUCCEEDED(CLSIDFromProgID(L"WScript.Shell", &byProgId))) {

@@ -205,6 +205,16 @@ void FormWindow::CreateControl(std::size_t index) {
     SetPropW(live.hwnd, kControlNameProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(atom)));
   }
   SendMessageW(live.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(resources_.FontFor(description_.EffectiveFont(c))), FALSE);
+  // The font the control really shows, readable from outside (fonts are private to a process).
+  LOGFONTW shown{};
+  if (GetObjectW(reinterpret_cast<HFONT>(SendMessageW(live.hwnd, WM_GETFONT, 0, 0)), sizeof shown, &shown)) {
+    const std::wstring text = std::wstring(shown.lfFaceName) + L"|" + std::to_wstring(-shown.lfHeight) + L"|" +
+                              std::to_wstring(shown.lfWeight);
+    if (const ATOM fontAtom = GlobalAddAtomW(text.c_str())) {
+      atoms_.push_back(fontAtom);
+      SetPropW(live.hwnd, kControlFontProperty, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(fontAtom)));
+    }
+  }
   if (c.kind == ControlKind::PictureButton) {
     resources_.Bitmap(c.picture);  // fail now, not at the first paint
     SetWindowSubclass(live.hwnd, ButtonProc, 1, reinterpret_cast<DWORD_PTR>(this));

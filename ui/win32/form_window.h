@@ -14,7 +14,9 @@
 namespace velmora::win32 {
 
 constexpr wchar_t kFormClass[] = L"VelmoraForm";
-constexpr wchar_t kControlNameProperty[] = L"VelmoraControl";  // a global atom: the control's name
+// Global atoms on each control, for accessibility tools and tests: its name, and "face|pixels|weight".
+constexpr wchar_t kControlNameProperty[] = L"VelmoraControl";
+constexpr wchar_t kControlFontProperty[] = L"VelmoraFont";
 
 
 class FormWindow : public FormSurface {

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Runs a Windows test program under wine64 in the build's own prefix; its exit code is the test's.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../lib/wine-env.sh"
+wine_prefix_ready
+exec "$WINE64" "$@"

@@ -41,13 +41,16 @@ class DesktopBackgroundHandlers : public PictureWindowHandlers {
     const WallpaperChoice* choice = FindWallpaper(control);
     if (!choice) return;
     const std::string path = WallpaperPath(*choice);
-    // A missing picture would leave the desktop blank: check first, and keep the current one.
-    if (!ports_.files.IsOrdinaryFile(Widen(path))) {
-      Tell(L"The picture \"" + Widen(choice->caption) + L"\" cannot be used: the file " + Widen(path) +
-           L" was not found. Your desktop background was not changed.");
-    } else if (!ports_.wallpaper.SystemParametersInfo(kSpiSetDeskWallpaper, 0, path, kSpifUpdateIniFile)) {
-      Tell(L"Windows could not make the picture \"" + Widen(choice->caption) + L"\" (" + Widen(path) +
-           L") your desktop background.");
+    const std::wstring picture = L"the picture \"" + Widen(choice->caption) + L"\" (" + Widen(path) + L")";
+    try {
+      // A missing picture would leave the desktop blank: check first, and keep the current one.
+      if (!ports_.files.IsOrdinaryFile(Widen(path))) {
+        Tell(L"Could not use " + picture + L": the file was not found. Your desktop background was not changed.");
+      } else if (!ports_.wallpaper.SystemParametersInfo(kSpiSetDeskWallpaper, 0, path, kSpifUpdateIniFile)) {
+        Tell(L"Windows could not make " + picture + L" your desktop background.");
+      }
+    } catch (const OsError& error) {
+      Tell(L"Could not use " + picture + L": " + error.reason());
     }
   }
 

@@ -194,6 +194,7 @@ class Session:
         time.sleep(0.3)
 
     def screenshot(self, path):
+        time.sleep(1.0)  # Wine paints a new window a moment after it shows
         path = pathlib.Path(path)
         path.parent.mkdir(parents=True, exist_ok=True)
         xwd = subprocess.run(["xwd", "-root", "-silent"], env=self.env, capture_output=True, check=True).stdout

@@ -128,6 +128,7 @@ struct FakePlatform::Impl : Pointer, ScriptShell, KnownFolders, FileSystem, Regi
   long QueryValue(RegKey key, const std::string& name, unsigned long& type, unsigned char* buffer,
                   unsigned long& size) override {
     fake.log.push_back("reg query " + name);
+    if (long s = Status("reg query")) return s;
     const auto it = fake.registry.find(openKeys.at(key) + "\\" + name);
     if (it == fake.registry.end()) return 2;
     if (it->second.data.size() > size) return 234;  // ERROR_MORE_DATA

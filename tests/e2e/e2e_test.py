@@ -320,5 +320,35 @@ class About(unittest.TestCase):
         session.wait_gone(self.TITLE)
 
 
+class HighDpi(unittest.TestCase):
+    """The same main window at 144 dpi: every rectangle one and a half times as large."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.session = Session("144dpi", dpi=144)
+        cls.session.start()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.session.stop()
+
+    def test_the_main_window_scales_by_one_and_a_half(self):
+        s = self.session
+        s.launch()
+        s.key("Escape")
+        window = s.wait_window(MAIN)
+        self.assertEqual(window["rect"][2:], (px(9930, 144), px(6885, 144)))
+        controls = s.controls(MAIN)
+        for name, where in {"btnDesktopBackground": (720, 1800, 3615, 855), "btnStartMenu": (720, 4320, 3615, 855),
+                            "btnFavoritesMenu": (5520, 3000, 3615, 855), "btnOK": (7200, 6120, 1215, 495),
+                            "btnCancel": (8520, 6120, 1215, 495), "Label": (360, 480, 9255, 1095)}.items():
+            with self.subTest(name):
+                for got, at96, want in zip(controls[name].rect, rect(*where), rect(*where, dpi=144)):
+                    self.assertLessEqual(abs(got - want), 1)
+                    self.assertLessEqual(abs(got - at96 * 1.5), 1.5)
+                self.assertEqual(controls[name].height, 17)  # 8.25 points at 144 dpi
+        s.screenshot(SHOTS / "main-window-144dpi.png")
+
+
 if __name__ == "__main__":
     unittest.main()

@@ -72,6 +72,7 @@ class Session:
         self.reg("add", r"HKCU\Software\Wine\Explorer\Desktops", "/v", "Default", "/d", f"{SCREEN[0]}x{SCREEN[1]}", "/f")
         self.reg("add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(self.dpi), "/f")
         self.reg("add", r"HKCU\Software\Wine\Fonts", "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(self.dpi), "/f")
+        self.reg("add", r"HKCC\Software\Fonts", "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(self.dpi), "/f")
         subprocess.run([WINESERVER, "-k"], env=self.env)
         subprocess.run([WINESERVER, "-w"], env=self.env)
         self.inspect("windows")  # brings up the desktop before the first test needs it

@@ -48,16 +48,30 @@ bool ProgramHost::PreTranslate(const MSG& msg) {
   return false;
 }
 
+void ProgramHost::Dispatch(const MSG& msg) {
+  if (!PreTranslate(msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  closed_.clear();
+}
+
 int ProgramHost::Run() {
   MSG msg{};
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (!PreTranslate(msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    closed_.clear();
-  }
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
   return static_cast<int>(msg.wParam);
+}
+
+void ProgramHost::Pump() {
+  MSG msg{};
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message != WM_QUIT) Dispatch(msg);
+  }
+}
+
+HWND ProgramHost::WindowOf(FormId id) const {
+  const auto it = windows_.find(id);
+  return it != windows_.end() && it->second ? it->second->hwnd() : nullptr;
 }
 
 }  // namespace velmora::win32

@@ -24,9 +24,12 @@ class ProgramHost : public WindowHost {
   void Quit() override { PostQuitMessage(0); }
 
   int Run();  // the message loop, until the last window closes
+  void Pump();  // handles what is waiting, and returns (for tests that drive the windows)
+  HWND WindowOf(FormId id) const;  // the open window, or null
 
  private:
   bool PreTranslate(const MSG& msg);
+  void Dispatch(const MSG& msg);
 
   Ports ports_;
   Resources& resources_;

@@ -45,10 +45,22 @@ void Win32FileSystem::Replace(const std::wstring& from, const std::wstring& to) 
   // A read-only file is the user's wish to keep it; not every file system refuses the rename.
   const DWORD attributes = GetFileAttributesW(to.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) throw ErrorFrom(ERROR_ACCESS_DENIED);
-  if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) throw LastError();
+  // The shell may be reading the old shortcut (to draw its icon) just then: give it a moment.
+  for (int attempt = 1;; ++attempt) {
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return;
+    const DWORD error = GetLastError();
+    const bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
+    if (!busy || attempt == 10) throw ErrorFrom(error);
+    Sleep(25);
+  }
 }
 
-void Win32FileSystem::Remove(const std::wstring& path) noexcept { DeleteFileW(path.c_str()); }
+void Win32FileSystem::Remove(const std::wstring& path) noexcept {
+  for (int attempt = 1; !DeleteFileW(path.c_str()) && attempt < 10; ++attempt) {
+    if (GetLastError() == ERROR_FILE_NOT_FOUND) return;
+    Sleep(25);  // the shell may have just opened it
+  }
+}
 
 bool Win32FileSystem::IsOrdinaryFile(const std::wstring& path) {
   if (path.empty() || path.find_first_of(L"*?") != std::wstring::npos) return false;  // an exact path, not a pattern

@@ -30,14 +30,10 @@ class Win32TempFile : public TempFile {
 }  // namespace
 
 std::unique_ptr<TempFile> Win32FileSystem::CreateTemp(const std::wstring& folder) {
-  wchar_t name[MAX_PATH];
-  if (!GetTempFileNameW(folder.c_str(), L"vlm", 0, name)) throw LastError();
-  UniqueHandle file(CreateFileW(name, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.valid()) {
-    const OsError error = LastError();
-    DeleteFileW(name);
-    throw error;
-  }
+  // One name per process: each write is finished (renamed or removed) before the next begins.
+  const std::wstring name = folder + L"\\~velmora-" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+  UniqueHandle file(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.valid()) throw LastError();
   return std::make_unique<Win32TempFile>(name, std::move(file));
 }
 
@@ -50,15 +46,15 @@ void Win32FileSystem::Replace(const std::wstring& from, const std::wstring& to) 
     if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return;
     const DWORD error = GetLastError();
     const bool busy = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION || error == ERROR_ACCESS_DENIED;
-    if (!busy || attempt == 10) throw ErrorFrom(error);
-    Sleep(25);
+    if (!busy || attempt == 60) throw ErrorFrom(error);
+    Sleep(5);
   }
 }
 
 void Win32FileSystem::Remove(const std::wstring& path) noexcept {
-  for (int attempt = 1; !DeleteFileW(path.c_str()) && attempt < 10; ++attempt) {
+  for (int attempt = 1; !DeleteFileW(path.c_str()) && attempt < 60; ++attempt) {
     if (GetLastError() == ERROR_FILE_NOT_FOUND) return;
-    Sleep(25);  // the shell may have just opened it
+    Sleep(5);  // the shell may have just opened it
   }
 }
 

@@ -49,16 +49,20 @@ class WshShellObject : public ScriptShellObject {
 }  // namespace
 
 std::unique_ptr<ScriptShellObject> Win32ScriptShell::Create() {
-  ComPtr<IDispatch> shell;
-  HRESULT hr = CoCreateInstance(kWshShell, nullptr, CLSCTX_INPROC_SERVER, kIWshShell3, shell.put_void());
-  if (FAILED(hr)) {
-    // Some hosts register the shell only under its program id, or not its newest interface.
+  // The class as registered: by its id, or where that is unknown by its program id. Found once.
+  static CLSID shellClass = [] {
     CLSID byProgId{};
-    if (SUCCEEDED(CLSIDFromProgID(L"WScript.Shell", &byProgId))) {
-      hr = CoCreateInstance(byProgId, nullptr, CLSCTX_INPROC_SERVER, kIWshShell3, shell.put_void());
-      if (hr == E_NOINTERFACE)
-        hr = CoCreateInstance(byProgId, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, shell.put_void());
+    IUnknown* probe = nullptr;
+    if (SUCCEEDED(CoCreateInstance(kWshShell, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, reinterpret_cast<void**>(&probe)))) {
+      probe->Release();
+      return kWshShell;
     }
+    return SUCCEEDED(CLSIDFromProgID(L"WScript.Shell", &byProgId)) ? byProgId : kWshShell;
+  }();
+  ComPtr<IDispatch> shell;
+  HRESULT hr = CoCreateInstance(shellClass, nullptr, CLSCTX_INPROC_SERVER, kIWshShell3, shell.put_void());
+  if (hr == E_NOINTERFACE) {  // an older host without the newest interface
+    hr = CoCreateInstance(shellClass, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, shell.put_void());
   }
   Check(hr);
   return std::make_unique<WshShellObject>(std::move(shell));

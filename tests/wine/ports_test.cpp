@@ -49,7 +49,7 @@ std::string Contents(const std::wstring& path) {
 std::vector<std::wstring> TempFilesIn(const std::wstring& folder) {
   std::vector<std::wstring> found;
   WIN32_FIND_DATAW data;
-  HANDLE search = FindFirstFileW((folder + L"\\vlm*.tmp").c_str(), &data);
+  HANDLE search = FindFirstFileW((folder + L"\\~velmora-*.tmp").c_str(), &data);
   if (search == INVALID_HANDLE_VALUE) return found;
   do found.push_back(data.cFileName);
   while (FindNextFileW(search, &data));

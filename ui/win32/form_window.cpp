@@ -465,19 +465,8 @@ void FormWindow::Draw(const DRAWITEMSTRUCT& item) {
   if (c.kind == ControlKind::PictureButton) {
     DrawPictureButton(*live, item);
   } else if (c.kind == ControlKind::Image) {
-    HBITMAP picture = resources_.Bitmap(c.picture);
-    BITMAP bm{};
-    GetObjectW(picture, sizeof bm, &bm);
-    HDC source = CreateCompatibleDC(item.hDC);
-    {
-      SelectedObject selected(source, picture);
-      SetStretchBltMode(item.hDC, HALFTONE);
-      SetBrushOrgEx(item.hDC, 0, 0, nullptr);
-      const RECT& r = item.rcItem;
-      StretchBlt(item.hDC, r.left, r.top, r.right - r.left, r.bottom - r.top, source, 0, 0, bm.bmWidth, bm.bmHeight,
-                 SRCCOPY);
-    }
-    DeleteDC(source);
+    const RECT& r = item.rcItem;
+    BlitPicture(item.hDC, c.picture, r.left, r.top, r.right - r.left, r.bottom - r.top);
   } else if (c.kind == ControlKind::PictureBox) {
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
     DrawIconEx(item.hDC, 0, 0, resources_.Icon(IconSize::Small), 0, 0, 0, nullptr, DI_NORMAL);
@@ -505,26 +494,13 @@ void FormWindow::DrawPictureButton(const Live& live, const DRAWITEMSTRUCT& item)
   text = {inner.left, inner.bottom - textHeight, inner.right, inner.bottom};
 
   // The picture above the caption, at its own size, or scaled down (never up) where it would not fit.
-  HBITMAP picture = resources_.Bitmap(c.picture);
-  BITMAP bm{};
-  GetObjectW(picture, sizeof bm, &bm);
+  const SIZE natural = resources_.BitmapSize(c.picture);
   const int areaWidth = inner.right - inner.left;
   const int areaHeight = std::max<int>(1, text.top - inner.top);
-  double scale = std::min({1.0, static_cast<double>(areaWidth) / bm.bmWidth, static_cast<double>(areaHeight) / bm.bmHeight});
-  const int w = std::max(1, static_cast<int>(bm.bmWidth * scale)), h = std::max(1, static_cast<int>(bm.bmHeight * scale));
-  const int x = inner.left + (areaWidth - w) / 2, y = inner.top + (areaHeight - h) / 2;
-  HDC source = CreateCompatibleDC(dc);
-  {
-    SelectedObject selected(source, picture);
-    if (w == bm.bmWidth && h == bm.bmHeight) {
-      BitBlt(dc, x, y, w, h, source, 0, 0, SRCCOPY);
-    } else {
-      SetStretchBltMode(dc, HALFTONE);
-      SetBrushOrgEx(dc, 0, 0, nullptr);
-      StretchBlt(dc, x, y, w, h, source, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
-    }
-  }
-  DeleteDC(source);
+  const double scale = std::min({1.0, static_cast<double>(areaWidth) / natural.cx,
+                                 static_cast<double>(areaHeight) / natural.cy});
+  const int w = std::max(1, static_cast<int>(natural.cx * scale)), h = std::max(1, static_cast<int>(natural.cy * scale));
+  BlitPicture(dc, c.picture, inner.left + (areaWidth - w) / 2, inner.top + (areaHeight - h) / 2, w, h);
 
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
@@ -533,6 +509,16 @@ void FormWindow::DrawPictureButton(const Live& live, const DRAWITEMSTRUCT& item)
     RECT focus{r.left + 3, r.top + 3, r.right - 3, r.bottom - 3};
     DrawFocusRect(dc, &focus);
   }
+}
+
+void FormWindow::BlitPicture(HDC dc, int picture, int x, int y, int width, int height) {
+  HDC source = CreateCompatibleDC(dc);
+  if (!source) return;
+  {
+    SelectedObject selected(source, resources_.ScaledBitmap(picture, width, height));
+    BitBlt(dc, x, y, width, height, source, 0, 0, SRCCOPY);
+  }
+  DeleteDC(source);
 }
 
 void FormWindow::PaintDecorations(HDC dc) {

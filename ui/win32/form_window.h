@@ -61,6 +61,7 @@ class FormWindow : public FormSurface {
   void Draw(const DRAWITEMSTRUCT& item);
   void DrawPictureButton(const Live& live, const DRAWITEMSTRUCT& item);
   void PaintDecorations(HDC dc);  // frames and lines
+  void BlitPicture(HDC dc, int picture, int x, int y, int width, int height);
   HMENU BuildMenu();
 
   FormDescription description_;

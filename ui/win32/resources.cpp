@@ -79,6 +79,34 @@ HBITMAP Resources::Bitmap(int resourceId) {
   return slot.get();
 }
 
+SIZE Resources::BitmapSize(int resourceId) {
+  BITMAP bm{};
+  GetObjectW(Bitmap(resourceId), sizeof bm, &bm);
+  return {bm.bmWidth, bm.bmHeight};
+}
+
+HBITMAP Resources::ScaledBitmap(int resourceId, int width, int height) {
+  const SIZE natural = BitmapSize(resourceId);
+  if (natural.cx == width && natural.cy == height) return Bitmap(resourceId);
+  auto& slot = scaled_[{resourceId, width, height}];
+  if (!slot.get()) {
+    HDC screen = GetDC(nullptr);
+    slot.reset(CreateCompatibleBitmap(screen, width, height));
+    HDC source = CreateCompatibleDC(screen), target = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    if (slot.get() && source && target) {
+      SelectedObject from(source, Bitmap(resourceId)), to(target, slot.get());
+      SetStretchBltMode(target, HALFTONE);
+      SetBrushOrgEx(target, 0, 0, nullptr);
+      StretchBlt(target, 0, 0, width, height, source, 0, 0, natural.cx, natural.cy, SRCCOPY);
+    }
+    if (source) DeleteDC(source);
+    if (target) DeleteDC(target);
+    if (!slot.get()) throw LastError();
+  }
+  return slot.get();
+}
+
 HICON Resources::Icon(IconSize size) {
   auto& slot = icons_[size];
   if (!slot.get()) {

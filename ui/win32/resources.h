@@ -20,6 +20,9 @@ class Resources {
 
   HFONT FontFor(const Font& font);  // the face, or its stand-in where the machine lacks it
   HBITMAP Bitmap(int resourceId);
+  SIZE BitmapSize(int resourceId);
+  // The picture smoothly scaled to a size, made once and kept: painting then only copies it.
+  HBITMAP ScaledBitmap(int resourceId, int width, int height);
   HICON Icon(IconSize size);
   std::wstring FaceFor(const std::string& face);
 
@@ -29,6 +32,7 @@ class Resources {
   std::map<std::tuple<std::string, double, bool>, UniqueFont> fonts_;
   std::map<std::string, std::wstring> faces_;
   std::map<int, UniqueBitmap> bitmaps_;
+  std::map<std::tuple<int, int, int>, UniqueBitmap> scaled_;
   std::map<IconSize, UniqueIcon> icons_;
 };
 

@@ -1,7 +1,6 @@
 // Velmora VarroEdition: start-up. Shows the splash and runs until the last window closes.
 #include <windows.h>
 #include <commctrl.h>
-#include <objbase.h>
 
 #include "app/identity.h"
 #include "app/win32/program_host.h"
@@ -20,17 +19,6 @@ int ScreenDpi() {
   return dpi > 0 ? dpi : 96;
 }
 
-class ComApartment {
- public:
-  ComApartment() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ~ComApartment() {
-    if (ok_) CoUninitialize();
-  }
-
- private:
-  bool ok_;
-};
-
 void Fatal(const std::wstring& what) {
   MessageBoxW(nullptr, what.c_str(), Widen(kAppTitle).c_str(), MB_OK | MB_ICONERROR);
 }
@@ -42,7 +30,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
   SetDllDirectoryW(L"");
 
-  ComApartment com;  // the script host's shell object needs it
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
   if (!FormWindow::RegisterClass(instance)) {

@@ -53,13 +53,14 @@ class ComPtr {
 
 class UniqueVariant {
  public:
-  UniqueVariant() noexcept { VariantInit(&v_); }
-  ~UniqueVariant() { VariantClear(&v_); }
+  explicit UniqueVariant(decltype(&::VariantClear) clear) noexcept : clear_(clear) { v_.vt = VT_EMPTY; }
+  ~UniqueVariant() { clear_(&v_); }
   UniqueVariant(const UniqueVariant&) = delete;
   UniqueVariant& operator=(const UniqueVariant&) = delete;
   VARIANT* get() noexcept { return &v_; }
 
  private:
+  decltype(&::VariantClear) clear_;
   VARIANT v_;
 };
 

@@ -3,6 +3,8 @@
 #include <shlobj.h>
 #include <knownfolders.h>
 
+#include "platform/win32/system_dlls.h"
+
 namespace velmora::win32 {
 
 std::wstring Win32KnownFolders::Path(std::string_view folderName) {
@@ -12,9 +14,9 @@ std::wstring Win32KnownFolders::Path(std::string_view folderName) {
                                                         : nullptr;
   if (!id) throw ErrorFrom(ERROR_PATH_NOT_FOUND);
   wchar_t* path = nullptr;
-  const HRESULT hr = SHGetKnownFolderPath(*id, KF_FLAG_CREATE, nullptr, &path);
+  const HRESULT hr = ShellFunctions().SHGetKnownFolderPath(*id, KF_FLAG_CREATE, nullptr, &path);
   std::wstring result = SUCCEEDED(hr) && path ? path : L"";
-  CoTaskMemFree(path);
+  OleFunctions().CoTaskMemFree(path);
   if (FAILED(hr)) throw ErrorFrom(static_cast<unsigned long>(hr));
   return result;
 }

@@ -43,10 +43,8 @@ class Soak : public ::testing::Test {
  protected:
   Soak() : ports{platform.pointer, platform.scriptShell, platform.knownFolders, platform.files, platform.registry,
                  platform.shell, platform.wallpaper, messages, platform.processes} {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     FormWindow::RegisterClass(GetModuleHandleW(nullptr));
   }
-  ~Soak() override { CoUninitialize(); }
 
   void OpenAndClose(ProgramHost& host, FormId id) {
     host.rules().Open(id);

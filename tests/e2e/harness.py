@@ -1,6 +1,7 @@
 """A virtual display, a private Wine prefix, and the real program in it, driven as a user would."""
 import os
 import pathlib
+import re
 import shutil
 import subprocess
 import time
@@ -195,8 +196,26 @@ class Session:
         time.sleep(0.3)
 
     def screenshot(self, path):
+        """The screen as a person sees it: the root, then each window on top in stacking order
+        (Xvfb's root image leaves out some of Wine's windows)."""
         time.sleep(1.0)  # Wine paints a new window a moment after it shows
         path = pathlib.Path(path)
         path.parent.mkdir(parents=True, exist_ok=True)
-        xwd = subprocess.run(["xwd", "-root", "-silent"], env=self.env, capture_output=True, check=True).stdout
-        subprocess.run(["convert", "xwd:-", str(path)], input=xwd, check=True)
+
+        def grab(*args):
+            xwd = subprocess.run(["xwd", "-silent", *args], env=self.env, capture_output=True, check=True).stdout
+            return subprocess.run(["convert", "xwd:-", "png:-"], input=xwd, capture_output=True, check=True).stdout
+
+        tree = subprocess.run(["xwininfo", "-root", "-tree"], env=self.env, capture_output=True, text=True).stdout
+        windows = []  # listed topmost first
+        for line in tree.splitlines():
+            match = re.match(r'\s+(0x[0-9a-f]+) "(.*)": \("velmora.*\)\s+(\d+)x(\d+)\+(-?\d+)\+(-?\d+)\s+\+(-?\d+)\+(-?\d+)', line)
+            if match and int(match.group(3)) > 1:
+                windows.append((match.group(1), int(match.group(7)), int(match.group(8))))
+        path.write_bytes(grab("-root"))
+        for window_id, x, y in reversed(windows):
+            layer = path.with_suffix(".layer.png")
+            layer.write_bytes(grab("-id", window_id))
+            subprocess.run(["convert", str(path), str(layer), "-geometry", f"+{x}+{y}", "-composite", str(path)],
+                           check=True)
+            layer.unlink()

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "app/identity.h"
 #include "platform/text.h"
 #include "platform/win32/win32_ports.h"
 #include "ui/geometry.h"
@@ -298,9 +299,9 @@ void FormWindow::Fire(std::string_view name) {
   try {
     handlers_->Click(name, *this);
   } catch (const OsError& error) {
-    MessageBoxW(hwnd_, error.reason().c_str(), L"Velmora VarroEdition", MB_OK | MB_ICONWARNING);
+    MessageBoxW(hwnd_, error.reason().c_str(), Widen(kAppTitle).c_str(), MB_OK | MB_ICONWARNING);
   } catch (const std::exception&) {
-    MessageBoxW(hwnd_, L"The program ran out of memory.", L"Velmora VarroEdition", MB_OK | MB_ICONWARNING);
+    MessageBoxW(hwnd_, L"The program ran out of memory.", Widen(kAppTitle).c_str(), MB_OK | MB_ICONWARNING);
   }
 }
 

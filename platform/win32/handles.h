@@ -86,14 +86,12 @@ class UniqueGdi {
 
 inline void DeleteGdiObject(HGDIOBJ h) noexcept { DeleteObject(h); }
 inline void DestroyIconHandle(HICON h) noexcept { DestroyIcon(h); }
-inline void DestroyMenuHandle(HMENU h) noexcept { DestroyMenu(h); }
 inline void DestroyAccelHandle(HACCEL h) noexcept { DestroyAcceleratorTable(h); }
 
 using UniqueFont = UniqueGdi<HFONT, DeleteGdiObject>;
 using UniqueBitmap = UniqueGdi<HBITMAP, DeleteGdiObject>;
 using UniquePen = UniqueGdi<HPEN, DeleteGdiObject>;
 using UniqueIcon = UniqueGdi<HICON, DestroyIconHandle>;
-using UniqueMenu = UniqueGdi<HMENU, DestroyMenuHandle>;
 using UniqueAccel = UniqueGdi<HACCEL, DestroyAccelHandle>;
 
 // Selects an object into a DC for one scope.

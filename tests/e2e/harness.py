@@ -198,7 +198,10 @@ class Session:
     def screenshot(self, path):
         """The screen as a person sees it: the root, then each window on top in stacking order
         (Xvfb's root image leaves out some of Wine's windows)."""
-        time.sleep(1.0)  # Wine paints a new window a moment after it shows
+        # The pointer leaves the windows, so that no hover tooltip covers them; Wine paints a new
+        # window a moment after it shows.
+        subprocess.run(["xdotool", "mousemove", "1", "1"], env=self.env, check=True)
+        time.sleep(1.5)
         path = pathlib.Path(path)
         path.parent.mkdir(parents=True, exist_ok=True)
 

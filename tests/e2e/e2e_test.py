@@ -11,11 +11,6 @@ SHOTS = pathlib.Path(os.environ.get("VELMORA_SCREENSHOTS", ROOT / "build" / "scr
 COMIC = ("Comic Sans MS", "Comic Neue")
 SPLASH, MAIN = "", "Velmora - Varro Edition"
 SHORTCUT = b"[InternetShortcut]\r\nURL=%s\r\n"
-SITES = {  # control name: (caption, address)
-    "ESPNNFL": ("ESPN NFL", "http://www.espn.com/nfl/index"),
-    "ESPNSoccer": ("ESPN Soccer", "http://www.espnfc.com/index?cc=5901"),
-    "NFLCOM": ("NFL.COM", "http://www.nfl.com"),
-}
 
 
 def px(twips, dpi=96):
